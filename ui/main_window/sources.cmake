@@ -1,0 +1,3 @@
+set(QUENDEL_MAIN_WINDOW_SOURCES
+  main_window/units.cpp
+)
