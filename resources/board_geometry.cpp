@@ -5,7 +5,20 @@
 
 namespace board {
 
-const Radii kRadii = {7.5, 36.0, 70.0, 93.0, 150.0, 173.0, 192.0};
+// Sized to the hit targets of the main window: the bull button (15.5 to 35.1 from the centre)
+// lies wholly in the bull ring, the triple buttons (69.1 to 93.5) in the triple ring, the single
+// buttons (95.5 to 141.8) in the outer single area and the double buttons (149.6 to 176.0) in
+// the double ring; the numbers stand on the surround beyond the double ring.
+const Radii kRadii = {
+    .double_bull = 9.0,
+    .bull = 38.0,
+    .triple_inner = 67.0,
+    .triple_outer = 94.5,
+    .double_inner = 145.5,
+    .double_outer = 178.0,
+    .numbers = 196.0,
+    .surround = 212.0,
+};
 
 Spot spot_at(double x, double y) {
     const double dx = x - kCentre;

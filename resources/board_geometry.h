@@ -24,7 +24,8 @@ struct Radii {
     double triple_outer;
     double double_inner;
     double double_outer;
-    double numbers;  // where the numbers round the outside stand
+    double numbers;   // where the middles of the numbers round the outside stand
+    double surround;  // the outer edge of the black surround that carries the numbers
 };
 extern const Radii kRadii;
 
