@@ -62,6 +62,10 @@ bool Match::redo() {
 }
 
 void Match::perform(const Action& action) {
+    // A hit counts only while a game runs, as the board offers targets only then. Before the first
+    // game it would even loop: the third dart's change of turn cannot reset dart_no there.
+    const bool game_running = state_.game_on == 1 && state_.game_done == 0;
+    if (action.kind != Action::Kind::PlayerChange && !game_running) return;
     MatchState before = state_;
     run(action);
     // Only a game's actions are history, and one that changed nothing (a change of turn after
