@@ -1,5 +1,7 @@
 #include "units.h"
 
+#include <QStringList>
+
 QFont ui_font(Face face, double points, bool bold, bool italic) {
     QFont font;
     switch (face) {
