@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 
 #include <functional>
@@ -20,5 +21,5 @@ private:
     void ok_clicked();
 
     std::function<void()> about_click_;
-    QWidget* main_window_;
+    QPointer<QWidget> main_window_;  // may be gone first when the program ends
 };
