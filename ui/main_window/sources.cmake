@@ -1,3 +1,10 @@
 set(QUENDEL_MAIN_WINDOW_SOURCES
   main_window/units.cpp
+  main_window/print_box.cpp
+  main_window/board_area.cpp
+  main_window/hit_targets.cpp
+  main_window/scoreboard_boxes.cpp
+  main_window/setup_panels.cpp
+  main_window/menus.cpp
+  main_window/varnel.cpp
 )

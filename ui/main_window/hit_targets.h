@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QPushButton>
+#include <QWidget>
+
+#include <array>
+#include <functional>
+
+// The double bull: a small black spot at the centre of the board that answers a click.
+class DoubleBullSpot : public QWidget {
+    Q_OBJECT
+public:
+    explicit DoubleBullSpot(QWidget* parent);
+
+signals:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+};
+
+// The 62 hit targets laid over the board picture.
+struct BoardTargets {
+    std::array<std::array<QPushButton*, 3>, 20> numbers{};  // [number - 1][ring index]
+    QPushButton* bull = nullptr;
+    DoubleBullSpot* dbl_bull = nullptr;
+
+    QPushButton* number_target(int number, int index) const { return numbers[number - 1][index]; }
+};
+
+// What a click on a target enters.
+struct TargetHandlers {
+    std::function<void(int number, int index)> number;
+    std::function<void()> bull;
+    std::function<void()> dbl_bull;
+};
+
+// Creates every target on the client area, hidden, and routes its clicks to the handlers.
+// A target takes a click only while it is on view.
+BoardTargets create_hit_targets(QWidget* client, const TargetHandlers& handlers);
