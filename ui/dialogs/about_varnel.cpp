@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QTimer>
 
 #include "main_window/units.h"
 
@@ -53,6 +54,13 @@ AboutVarnel::AboutVarnel(std::function<void()> about_click, QWidget* main_window
 
 void AboutVarnel::load() {
     if (about_click_) about_click_();
+}
+
+// At start the main window is shown right after this one and would cover the splash: once the
+// showing is over, this window steps in front.
+void AboutVarnel::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    QTimer::singleShot(0, this, [this] { raise(); });
 }
 
 void AboutVarnel::ok_clicked() {

@@ -17,6 +17,9 @@ public:
     // The load handler: run once, right after creation and before the window is first shown.
     void load();
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void ok_clicked();
 
