@@ -207,11 +207,9 @@ void Varnel::board_for_game(const std::string& game_type) {
         boxes_.line2->show();
     }
     if (!cricket && !countdown) return;
-    for (QWidget* control : {static_cast<QWidget*>(boxes_.round_num), static_cast<QWidget*>(boxes_.team_no),
-                             static_cast<QWidget*>(play_chg_), static_cast<QWidget*>(boxes_.dart_num),
-                             static_cast<QWidget*>(targets_.bull), static_cast<QWidget*>(targets_.dbl_bull)}) {
-        control->show();
-    }
+    const std::initializer_list<QWidget*> status_and_bulls = {boxes_.round_num, boxes_.team_no, play_chg_,
+                                                              boxes_.dart_num,   targets_.bull,  targets_.dbl_bull};
+    for (QWidget* control : status_and_bulls) control->show();
     for (int index = 0; index < 3; ++index) {
         for (int number : kCricketNumbers) targets_.number_target(number, index)->show();
         for (int number : kOtherNumbers) targets_.number_target(number, index)->hide();
