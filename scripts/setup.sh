@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-PACKAGES=(cmake g++ make qt6-base-dev libgtest-dev fonts-liberation2 xvfb xdotool x11-utils imagemagick)
+PACKAGES=(cmake g++ make qt6-base-dev libgtest-dev libx11-dev fonts-liberation2 xvfb xdotool x11-utils imagemagick)
 JOBS=$(nproc 2>/dev/null || echo 2)
 
 install_missing_packages() {
