@@ -5,7 +5,6 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QScreen>
-#include <QShowEvent>
 
 #include <algorithm>
 
@@ -165,13 +164,6 @@ void Varnel::open_player_change() {
 
 void Varnel::close_player_change() {
     if (pchange_) pchange_->hide();
-}
-
-// The About window that the load handler opened is a splash: it stays in front of the main
-// window, which is shown after it.
-void Varnel::showEvent(QShowEvent* event) {
-    QMainWindow::showEvent(event);
-    if (about_ && !event->spontaneous()) QTimer::singleShot(0, about_.data(), &QWidget::raise);
 }
 
 // Closing the main window in any way ends the program, whatever other window is open.

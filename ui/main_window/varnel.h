@@ -50,7 +50,6 @@ public:
     void print_scoreboard(const quendel::Scoreboard& board) override;
 
 protected:
-    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
