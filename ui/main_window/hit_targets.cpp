@@ -1,27 +1,21 @@
 #include "main_window/hit_targets.h"
 
 #include <QMouseEvent>
+#include <QPainter>
 
 #include "main_window/target_layout.h"
 #include "main_window/units.h"
 
 namespace {
 
-// The targets are small: without padding the captions "10" to "20" fit in a 25 x 17 button.
-constexpr const char* kTargetStyle =
-    "QPushButton { padding: 0px; border: 1px solid #404040; border-radius: 2px;"
-    " background: #e8e8e8; color: black; }"
-    "QPushButton:pressed { background: #b0b0b0; }";
-
 const char* const kRingNames[] = {"Single", "Double", "Triple"};
 
 QPushButton* make_target(QWidget* client, const QString& name, const QString& caption, const QString& spoken,
                          const QRect& place) {
-    auto* target = new QPushButton(caption, client);
+    auto* target = new TargetButton(caption, client);
     target->setObjectName(name);
     target->setAccessibleName(spoken);
     target->setGeometry(place);
-    target->setStyleSheet(kTargetStyle);
     // A focused target would take the space bar as one more dart.
     target->setFocusPolicy(Qt::NoFocus);
     target->hide();
@@ -29,6 +23,16 @@ QPushButton* make_target(QWidget* client, const QString& name, const QString& ca
 }
 
 }  // namespace
+
+void TargetButton::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QColor(0x40, 0x40, 0x40));
+    painter.setBrush(isDown() ? QColor(0xb0, 0xb0, 0xb0) : QColor(0xe8, 0xe8, 0xe8));
+    painter.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 2, 2);
+    painter.setPen(Qt::black);
+    painter.drawText(rect(), Qt::AlignCenter, text());
+}
 
 DoubleBullSpot::DoubleBullSpot(QWidget* parent) : QWidget(parent) {
     QPalette colours = palette();

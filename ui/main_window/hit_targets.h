@@ -20,6 +20,17 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 };
 
+// A number target or the bull: a small flat button whose whole face is room for its caption.
+// It paints itself, as the style's padding would clip "20" in a 25 x 17 button.
+class TargetButton : public QPushButton {
+    Q_OBJECT
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
 // The 62 hit targets laid over the board picture.
 struct BoardTargets {
     std::array<std::array<QPushButton*, 3>, 20> numbers{};  // [number - 1][ring index]

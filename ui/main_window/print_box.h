@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QFont>
 #include <QRectF>
+#include <QStaticText>
 #include <QString>
 #include <QWidget>
 
@@ -15,6 +16,7 @@ struct PlacedText {
     QRectF rect;  // top-left at the print position; the text's advance by the font's height
     QFont font;
     QString text;
+    QStaticText shaped;  // the text laid out once, so painting it is cheap
 };
 
 // The width of one tab column: the classic average character width of the font, the mean
