@@ -16,10 +16,31 @@ inline const std::string kCricket = "CRICKET";
 inline const std::string k301 = "301";
 inline const std::string k501 = "501";
 
-// Indexed [team 1..4][target 14..20] so the rules read with the numbers players use;
-// the slots below those ranges are never touched.
+inline constexpr int kTargetCount = kLastTarget - kBullTarget + 1;
+
+// A value per team (1..4) and Cricket target (14..20), read and written as table[team][target]
+// with the numbers players use. Both indexes must be in range; the rules check before they index.
 template <typename T>
-using TeamTargetTable = std::array<std::array<T, kLastTarget + 1>, kTeamSlots + 1>;
+class TeamTargetTable {
+public:
+    template <typename Cell>
+    class Row {
+    public:
+        explicit Row(Cell* cells) : cells_(cells) {}
+        Cell& operator[](int target) const { return cells_[target - kBullTarget]; }
+
+    private:
+        Cell* cells_;
+    };
+
+    Row<T> operator[](int team) { return Row<T>(cells_[team - 1].data()); }
+    Row<const T> operator[](int team) const { return Row<const T>(cells_[team - 1].data()); }
+
+    bool operator==(const TeamTargetTable&) const = default;
+
+private:
+    std::array<std::array<T, kTargetCount>, kTeamSlots> cells_{};
+};
 
 // Everything about the game in progress. It is a plain value: a new game overwrites it,
 // and undo keeps copies of it.

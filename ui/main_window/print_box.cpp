@@ -37,7 +37,7 @@ struct ShapedText {
 // redraw to placing glyphs.
 const ShapedText& shaped(const QString& text, const QFont& font, const QFontMetricsF& metrics) {
     static QHash<QString, ShapedText> known;
-    constexpr qsizetype kMostKept = 2048;  // scores can take many values over a long evening
+    constexpr qsizetype kMostKept = 512;  // scores take new values all evening: start afresh when full
     const QString key = font.key() + QChar(0) + text;
     auto found = known.constFind(key);
     if (found != known.constEnd()) return *found;
