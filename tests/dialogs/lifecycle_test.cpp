@@ -17,23 +17,9 @@
 #include "dialogs/notifier.h"
 #include "dialogs/pchange.h"
 #include "main_window/varnel.h"
+#include "window_fixture.h"
 
 namespace {
-
-class RecordingNotifier : public Notifier {
-public:
-    void inform(QWidget*, const QString& text) override { messages.push_back(text.toStdString()); }
-    bool confirm(QWidget*, const QString& text) override {
-        questions.push_back(text.toStdString());
-        return answer;
-    }
-    void beep() override { ++beeps; }
-
-    std::vector<std::string> messages;
-    std::vector<std::string> questions;
-    int beeps = 0;
-    bool answer = true;
-};
 
 constexpr int kPatienceMs = 10000;
 
@@ -53,34 +39,8 @@ bool event_loop_ends_after(const std::function<void()>& action) {
     return !stuck && code == 0;
 }
 
-class Lifecycle : public ::testing::Test {
+class Lifecycle : public WindowTest {
 protected:
-    void SetUp() override {
-        window = std::make_unique<Varnel>(notifier);
-        window->load();
-        window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-        activate();
-    }
-
-    void activate() {
-        QApplication::setActiveWindow(window.get());
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    }
-
-    void click(const char* name) {
-        auto* control = window->findChild<QWidget*>(name);
-        ASSERT_NE(control, nullptr) << name;
-        QTest::mouseClick(control, Qt::LeftButton, {}, control->rect().center());
-    }
-    void key(Qt::Key k, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-        QTest::keyClick(window.get(), k, modifiers);
-    }
-    void start(const char* game_option, const char* teams_option) {
-        click(game_option);
-        click(teams_option);
-        click("continue");
-    }
     void three_darts(const char* target) {
         for (int dart = 0; dart < 3; ++dart) click(target);
     }
@@ -90,17 +50,12 @@ protected:
     bool wait_for_dialog(bool shown) {
         return QTest::qWaitFor([&] { return dialog_shown() == shown; }, kPatienceMs);
     }
-
-    const quendel::MatchState& state() { return window->match().state(); }
-
-    RecordingNotifier notifier;
-    std::unique_ptr<Varnel> window;
 };
 
 // ---------------------------------------------------------------- the player-change dialog
 
 TEST_F(Lifecycle, TheThirdDartAnnouncesTheNextTeamWithOneBeepAndTheDialogClosesItself) {
-    start("cricket_choice", "two_play_1");  // 3 teams
+    start("cricket_choice", 3);  // 3 teams
     three_darts("twenty_2");
     ASSERT_TRUE(wait_for_dialog(true));
     EXPECT_EQ(dialog_text(), "Team #2 is next");
@@ -119,7 +74,7 @@ TEST_F(Lifecycle, TheThirdDartAnnouncesTheNextTeamWithOneBeepAndTheDialogClosesI
 }
 
 TEST_F(Lifecycle, AChangeWhileTheDialogIsOpenRenamesTheTeamAndBeepsAgain) {
-    start("cricket_choice", "two_play_1");
+    start("cricket_choice", 3);
     three_darts("ninteen_2");
     ASSERT_TRUE(wait_for_dialog(true));
     ASSERT_EQ(dialog_text(), "Team #2 is next");
@@ -143,7 +98,7 @@ TEST_F(Lifecycle, BeforeAnyGameTheDialogNamesTeamZero) {
 }
 
 TEST_F(Lifecycle, AfterAWinNoChangeOfTurnOpensTheDialog) {
-    start("three_0_1", "two_play_0");
+    start("three_0_1", 2);
     three_darts("twenty_2");  // 121 left
     click("play_chg");        // team 2 passes
     ASSERT_TRUE(QTest::qWaitFor(
@@ -191,7 +146,7 @@ TEST_F(Lifecycle, OkDestroysTheAboutWindowAndTheMenuBuildsAFreshOne) {
 // ---------------------------------------------------------------- quitting and closing
 
 TEST_F(Lifecycle, CancellingTheQuitQuestionKeepsTheGameAndTheRotation) {
-    start("five_0_1", "two_play_0");
+    start("five_0_1", 2);
     click("twenty_2");
     click("five_0");
     const quendel::MatchState before = state();
@@ -212,7 +167,7 @@ TEST_F(Lifecycle, CancellingTheQuitQuestionKeepsTheGameAndTheRotation) {
 }
 
 TEST_F(Lifecycle, ConfirmingTheQuitQuestionEndsTheEventLoop) {
-    start("cricket_choice", "two_play_0");
+    start("cricket_choice", 2);
     notifier.answer = true;
     EXPECT_TRUE(event_loop_ends_after([this] { key(Qt::Key_F9); }));
     EXPECT_EQ(notifier.questions, std::vector<std::string>{"Quit? Are You Sure"});
