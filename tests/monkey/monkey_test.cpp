@@ -212,7 +212,6 @@ TEST(Monkey, RandomActionsKeepTheGameSound) {
         }
         if (HasFatalFailure()) return;
         changes += after != before;
-        if (qEnvironmentVariableIsSet("MONKEY_TRACE")) std::printf("%d %s game_on=%d type=%s done=%d panel=%d\n", i, action.c_str(), after.game_on, after.game_type.c_str(), after.game_done, window.findChild<QWidget*>("input_val")->isVisible());
         games += action == "continue" && after.dart_no == 0 && after.round_no == 1 && after != before;
         wins += after.game_done && !before.game_done;
     }
